@@ -75,6 +75,11 @@ int ShowMessageBox(const std::string& text, const std::string& caption, unsigned
 // backend shows the system's own box (POSIX: writes it to standard error and answers OK).
 void SetMessageBoxFunction(MessageBoxFunction function);
 
+// Text conversions for tools that talk UTF-8. A byte sequence that is not valid GBK becomes
+// U+FFFD; a character that GBK cannot hold becomes "?".
+std::string GbkToUtf8(std::string_view gbk);
+std::string Utf8ToGbk(std::string_view utf8);
+
 // The bytes of a resource of the executable (Windows: name and type as in the .rc script;
 // the native build embeds the same bytes). Raises an error when it is missing.
 std::span<const char> Resource(std::string_view name, std::string_view type);
