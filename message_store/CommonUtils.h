@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/Platform.h"
+
 namespace krv {
 
 // The text with the first occurrence of part (on a character boundary) taken out and
@@ -11,6 +13,10 @@ std::string ReplaceFirst(std::string text, const std::string& part, const std::s
 
 // The path with a trailing backslash; the last byte decides, not the last character.
 std::string AppendBackslash(std::string path);
+
+// The shell request that ShellOpen makes for path: the default verb, the path itself, and as
+// working directory everything up to and including its last backslash or colon.
+platform::ShellRequest BuildShellRequest(const std::string& path);
 
 // Opens a file or link through the shell; reports a missing file or a missing association to
 // the user in a message box and never to the caller.

@@ -7,7 +7,9 @@
 
 namespace krv {
 
-constexpr bool IsGbkLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+constexpr bool IsGbkLeadByte(unsigned char byte) {
+    return byte >= 0x81 && byte <= 0xFE;
+}
 
 // Byte offset of the first occurrence of part in text that begins on a character boundary, or
 // std::string_view::npos. The search stops at the first NUL byte of text; an empty part or text
