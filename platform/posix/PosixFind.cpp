@@ -6,6 +6,7 @@
 
 #include "platform/Platform.h"
 #include "platform/WildcardMatch.h"
+#include "platform/posix/NativePath.h"
 
 namespace platform {
 namespace {
@@ -14,20 +15,6 @@ struct DirCloser {
     void operator()(DIR* dir) const { closedir(dir); }
 };
 using DirHandle = std::unique_ptr<DIR, DirCloser>;
-
-// The store writes backslashes; a 0x5C that is the trail byte of a GBK character is part of
-// that character and stays.
-std::string ToPosixPath(std::string path) {
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(path[i]);
-        if (byte >= 0x81 && byte <= 0xFE) {
-            ++i;
-        } else if (path[i] == '\\') {
-            path[i] = '/';
-        }
-    }
-    return path;
-}
 
 bool IsFolder(DIR* dir, const dirent& entry) {
     if (entry.d_type == DT_DIR) {
@@ -47,7 +34,7 @@ bool IsDotEntry(std::string_view name) {
 }  // namespace
 
 void FindFiles(const std::string& pattern, const std::function<void(const FoundEntry&)>& onEntry) {
-    const std::string path = ToPosixPath(pattern);
+    const std::string path = posix::NativePath(pattern);
     // '/' lies below every GBK trail byte, so the last one always ends the folder part.
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "."
