@@ -12,11 +12,7 @@
 #include "platform/Platform.h"
 
 #ifdef _WIN32
-#include <windows.h>
-
 #include "platform/win32/WideText.h"
-#else
-#include <unistd.h>
 #endif
 
 namespace {
@@ -53,17 +49,14 @@ std::string GbkPath(const fs::path& path) {
 #endif
 }
 
-// Handles (Windows) or file descriptors (POSIX) the process holds open.
-std::size_t OpenHandleCount() {
-#ifdef _WIN32
-    DWORD count = 0;
-    EXPECT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &count));
-    return count;
-#else
+#ifndef _WIN32
+// File descriptors the process holds open. Windows has no count that Wine keeps; there an open
+// search shows itself by keeping its folder from being removed.
+std::size_t OpenDescriptorCount() {
     const auto entries = fs::directory_iterator("/proc/self/fd");
     return static_cast<std::size_t>(std::distance(fs::begin(entries), fs::end(entries)));
-#endif
 }
+#endif
 
 std::string PageWithTitle(const std::string& title) {
     return "<html><head>\r\n<title>" + title + "</title>\r\n</head><body>x</body></html>";
@@ -354,7 +347,7 @@ void PrintTo(Failure failure, std::ostream* out) {
 class HistoryFolderFailure : public HistoryFolder, public ::testing::WithParamInterface<Failure> {};
 
 // An error part-way reaches the caller, the entries before it stay handed over, and the folder
-// search is released: no handle stays open and the folder can be removed.
+// search is released: no descriptor stays open and the folder can be removed.
 TEST_P(HistoryFolderFailure, ErrorPartWayReleasesTheSearch) {
     const std::string dir = MakeHistoryDir();
     for (const char* name : {"7=xyz20050601123045.msg", "7=xyz20060601123045.msg",
@@ -369,7 +362,9 @@ TEST_P(HistoryFolderFailure, ErrorPartWayReleasesTheSearch) {
         platform::WriteWholeFile(krv::MessagePath(dir, broken), bytes);
     }
 
-    const std::size_t handlesBefore = OpenHandleCount();
+#ifndef _WIN32
+    const std::size_t descriptorsBefore = OpenDescriptorCount();
+#endif
     Listed listed;
     std::string error;
     try {
@@ -393,7 +388,9 @@ TEST_P(HistoryFolderFailure, ErrorPartWayReleasesTheSearch) {
         EXPECT_NE(entry.fileName, broken);
         EXPECT_EQ(entry.title, "good");
     }
-    EXPECT_EQ(OpenHandleCount(), handlesBefore);
+#ifndef _WIN32
+    EXPECT_EQ(OpenDescriptorCount(), descriptorsBefore);
+#endif
     std::error_code removeError;
     fs::remove_all(root_, removeError);
     EXPECT_FALSE(removeError) << removeError.message();
