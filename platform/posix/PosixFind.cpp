@@ -1,5 +1,6 @@
+// The folder search over opendir and readdir, in directory order. The file system matches
+// nothing itself: every name goes through the same matcher as on Windows.
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <memory>
