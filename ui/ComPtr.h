@@ -10,7 +10,7 @@ namespace ui {
 
 template <typename T>
 class ComPtr {
-public:
+  public:
     ComPtr() = default;
     ComPtr(const ComPtr&) = delete;
     ComPtr& operator=(const ComPtr&) = delete;
@@ -66,7 +66,7 @@ public:
         return ptr_->QueryInterface(IID_PPV_ARGS(out.Put()));
     }
 
-private:
+  private:
     T* ptr_ = nullptr;
 };
 
