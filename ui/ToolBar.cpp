@@ -53,14 +53,23 @@ void ToolBar::Create(Control& parent) {
 void ToolBar::SetButtonSize(int width, int height) {
     RequireWindow("ToolBar::SetButtonSize");
     buttonWidth_ = width;
-    ::SendMessageW(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(width, height));
-    ::SendMessageW(Handle(), TB_SETBUTTONWIDTH, 0, MAKELPARAM(width, width));
+    buttonHeight_ = height;
+    ApplyButtonSize();
+}
+
+void ToolBar::ApplyButtonSize() {
+    if (buttonWidth_ <= 0) {
+        return;
+    }
+    // The bar works out its buttons' size from the captions as they come: the size given wins.
+    ::SendMessageW(Handle(), TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth_, buttonHeight_));
+    ::SendMessageW(Handle(), TB_SETBUTTONWIDTH, 0, MAKELPARAM(buttonWidth_, buttonWidth_));
     for (const ToolButton& button : buttons_) {
         if (!button.IsSeparator()) {
             TBBUTTONINFOW info{};
             info.cbSize = sizeof info;
             info.dwMask = TBIF_SIZE;
-            info.cx = static_cast<WORD>(width);
+            info.cx = static_cast<WORD>(buttonWidth_);
             ::SendMessageW(Handle(), TB_SETBUTTONINFOW, static_cast<WPARAM>(button.commandId_),
                            reinterpret_cast<LPARAM>(&info));
         }
@@ -76,7 +85,8 @@ ToolButton& ToolBar::AddButton(std::wstring caption) {
     RequireWindow("ToolBar::AddButton");
     ToolButton& button = buttons_.emplace_back(ToolButton::Key{}, kFirstCommandId + ButtonCount(),
                                                std::move(caption), false);
-    InsertButton(button, buttonWidth_);
+    InsertButton(button, 0);
+    ApplyButtonSize();
     return button;
 }
 
@@ -88,10 +98,10 @@ ToolButton& ToolBar::AddSeparator(int width) {
     return separator;
 }
 
-void ToolBar::InsertButton(const ToolButton& button, int width) {
+void ToolBar::InsertButton(const ToolButton& button, int separatorWidth) {
     TBBUTTON added{};
     // A separator's picture index is its width.
-    added.iBitmap = button.IsSeparator() ? width : I_IMAGENONE;
+    added.iBitmap = button.IsSeparator() ? separatorWidth : I_IMAGENONE;
     added.idCommand = button.commandId_;
     added.fsState = TBSTATE_ENABLED;
     added.fsStyle = static_cast<BYTE>(button.IsSeparator() ? BTNS_SEP : BTNS_BUTTON);
@@ -99,14 +109,6 @@ void ToolBar::InsertButton(const ToolButton& button, int width) {
     if (!::SendMessageW(Handle(), TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&added))) {
         buttons_.pop_back();
         throw Error("Adding a tool button failed");
-    }
-    if (!button.IsSeparator() && width > 0) {
-        TBBUTTONINFOW info{};
-        info.cbSize = sizeof info;
-        info.dwMask = TBIF_SIZE;
-        info.cx = static_cast<WORD>(width);
-        ::SendMessageW(Handle(), TB_SETBUTTONINFOW, static_cast<WPARAM>(button.commandId_),
-                       reinterpret_cast<LPARAM>(&info));
     }
 }
 

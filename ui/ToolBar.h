@@ -70,10 +70,12 @@ class ToolBar : public NativeControl {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void InsertButton(const ToolButton& button, int width);
+    void InsertButton(const ToolButton& button, int separatorWidth);
+    void ApplyButtonSize();
 
     std::deque<ToolButton> buttons_;
     int buttonWidth_ = 0;
+    int buttonHeight_ = 0;
 };
 
 }  // namespace ui

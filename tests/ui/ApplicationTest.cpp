@@ -111,6 +111,18 @@ TEST_F(ApplicationTest, TranslatorSeesWhatTheHookLetsThroughAndMayTakeIt) {
 // Where an error escapes while the loop runs.
 enum class ThrowSite { WindowProcedure, MessageHook, ControlClick };
 
+std::string ThrowSiteName(const ::testing::TestParamInfo<ThrowSite>& info) {
+    switch (info.param) {
+        case ThrowSite::WindowProcedure:
+            return "WindowProcedure";
+        case ThrowSite::MessageHook:
+            return "MessageHook";
+        case ThrowSite::ControlClick:
+            return "ControlClick";
+    }
+    return "Unknown";
+}
+
 class ApplicationErrors : public ApplicationTest,
                           public ::testing::WithParamInterface<ThrowSite> {};
 
@@ -157,16 +169,25 @@ TEST_P(ApplicationErrors, ErrorIsShownInABoxAndTheLoopGoesOn) {
     EXPECT_EQ(received.back(), kSecond);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Application, ApplicationErrors,
-    ::testing::Values(ThrowSite::WindowProcedure, ThrowSite::MessageHook, ThrowSite::ControlClick),
-    [](const auto& info) {
-        constexpr const char* names[] = {"WindowProcedure", "MessageHook", "ControlClick"};
-        return std::string(names[static_cast<int>(info.param)]);
-    });
+INSTANTIATE_TEST_SUITE_P(Application, ApplicationErrors,
+                         ::testing::Values(ThrowSite::WindowProcedure, ThrowSite::MessageHook,
+                                           ThrowSite::ControlClick),
+                         ThrowSiteName);
 
 // Where an error escapes during start-up.
 enum class StartUpFailure { BeforeTheForm, InOnCreate, NoMainForm };
+
+std::string StartUpFailureName(const ::testing::TestParamInfo<StartUpFailure>& info) {
+    switch (info.param) {
+        case StartUpFailure::BeforeTheForm:
+            return "BeforeTheForm";
+        case StartUpFailure::InOnCreate:
+            return "InOnCreate";
+        case StartUpFailure::NoMainForm:
+            return "NoMainForm";
+    }
+    return "Unknown";
+}
 
 class ApplicationStartUp : public ApplicationTest,
                            public ::testing::WithParamInterface<StartUpFailure> {};
@@ -213,7 +234,8 @@ TEST_P(ApplicationStartUp, ErrorIsShownAndGivesExitCodeOne) {
 
 INSTANTIATE_TEST_SUITE_P(Application, ApplicationStartUp,
                          ::testing::Values(StartUpFailure::BeforeTheForm,
-                                           StartUpFailure::InOnCreate, StartUpFailure::NoMainForm));
+                                           StartUpFailure::InOnCreate, StartUpFailure::NoMainForm),
+                         StartUpFailureName);
 
 TEST_F(ApplicationTest, NormalRunDestroysTheFormAndEndsWithZero) {
     bool destroyed = false;
