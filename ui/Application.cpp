@@ -117,6 +117,8 @@ int Application::Run() {
     if (!mainForm_) {
         throw Error("Application::Run needs a main form");
     }
+    // Running from here: a main form closed while it is being shown still ends the loop.
+    running_ = true;
     try {
         mainForm_->Show(MainFormShowCommand(RequestedShowCommand()));
     } catch (...) {
@@ -126,10 +128,20 @@ int Application::Run() {
     for (;;) {
         const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
         if (got == 0) {
+            running_ = false;
             return static_cast<int>(message.wParam);
         }
-        ThrowLastErrorIf(got == -1, "GetMessage");
+        if (got == -1) {
+            running_ = false;
+            ThrowLastErrorIf(true, "GetMessage");
+        }
         ProcessMessage(message);
+    }
+}
+
+void Application::FormDestroyed(const Form& form) noexcept {
+    if (running_ && &form == mainForm_.get()) {
+        ::PostQuitMessage(0);
     }
 }
 

@@ -139,9 +139,8 @@ void Form::OnDestroy() {
     if (onDestroy) {
         onDestroy();
     }
-    if (const Application* application = Application::Current();
-        application != nullptr && application->MainForm() == this) {
-        ::PostQuitMessage(0);
+    if (Application* application = Application::Current()) {
+        application->FormDestroyed(*this);
     }
 }
 

@@ -230,6 +230,9 @@ TEST_P(ApplicationStartUp, ErrorIsShownAndGivesExitCodeOne) {
     EXPECT_EQ(application_.MainForm(), nullptr);
     EXPECT_EQ(destroyed, failure == StartUpFailure::InOnCreate);
     EXPECT_EQ(::FindWindowW(L"UiForm", nullptr), nullptr);
+    // No quit is left behind for a later loop of the thread.
+    MSG quit{};
+    EXPECT_FALSE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
 INSTANTIATE_TEST_SUITE_P(Application, ApplicationStartUp,
