@@ -342,6 +342,74 @@ TEST_F(PlatformFiles, ShellFailsOnFileThatNoProgramOpens) {
                 AnyOf(std::uint32_t{ERROR_NO_ASSOCIATION}, std::uint32_t{ERROR_BAD_EXE_FORMAT}));
 }
 
+// Presses OK on every message box that this process shows until it is finished, and keeps the
+// boxes' texts: the shell's own error boxes appear when a request does not suppress them.
+class BoxDismisser {
+  public:
+    BoxDismisser() : thread_([this](std::stop_token stop) { Run(stop); }) {}
+
+    std::vector<std::wstring> Finish() {
+        thread_.request_stop();
+        thread_.join();
+        return texts_;
+    }
+
+  private:
+    void Run(std::stop_token stop) {
+        while (!stop.stop_requested()) {
+            ::EnumWindows(&BoxDismisser::OnWindow, reinterpret_cast<LPARAM>(this));
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+
+    static BOOL CALLBACK OnWindow(HWND window, LPARAM self) {
+        DWORD process = 0;
+        ::GetWindowThreadProcessId(window, &process);
+        wchar_t className[16] = {};
+        ::GetClassNameW(window, className, 16);
+        if (process == ::GetCurrentProcessId() && std::wstring(className) == L"#32770" &&
+            ::IsWindowVisible(window)) {
+            std::wstring text;
+            for (HWND child = ::FindWindowExW(window, nullptr, L"Static", nullptr);
+                 child != nullptr; child = ::FindWindowExW(window, child, L"Static", nullptr)) {
+                wchar_t buffer[512] = {};
+                text += std::wstring(buffer, ::GetWindowTextW(child, buffer, 512));
+            }
+            reinterpret_cast<BoxDismisser*>(self)->texts_.push_back(text);
+            ::SendMessageW(window, WM_COMMAND, IDOK, 0);
+        }
+        return TRUE;
+    }
+
+    std::vector<std::wstring> texts_;
+    std::jthread thread_;
+};
+
+class PlatformShellBox : public PlatformShell {};
+
+TEST_P(PlatformShellBox, FailureAfterTheShellsOwnBoxKeepsItsCode) {
+    // Without SEE_MASK_FLAG_NO_UI the shell first shows its own box; Wine's box clears the last
+    // error, and the code must still come back.
+    const std::string path = Path(GetParam().file);
+    if (GetParam().expected == ERROR_NO_ASSOCIATION) {
+        Write(path, "x");
+    }
+    platform::ShellRequest request;
+    request.file = path;
+    BoxDismisser dismisser;
+    const std::uint32_t code = platform::ShellExecute(request);
+    const std::vector<std::wstring> boxes = dismisser.Finish();
+
+    EXPECT_EQ(code, GetParam().expected);
+    EXPECT_EQ(boxes.size(), 1u) << "the shell's own box";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, PlatformShellBox,
+    ::testing::Values(ShellCase{"MissingFile", "missing.txt", ERROR_FILE_NOT_FOUND},
+                      ShellCase{"Unassociated", "note.krvunassociated", ERROR_NO_ASSOCIATION}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(PlatformFiles, ShellStartsProgramWithParametersInDirectory) {
     // The started program writes a file relative to its working directory; a folder with a
     // Chinese name shows that the directory crosses the boundary intact.
