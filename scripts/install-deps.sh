@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake g++ make googletest libbenchmark-dev
     g++-mingw-w64-x86-64-posix
-    wine wine64 xvfb x11-utils fonts-wqy-microhei imagemagick
+    wine wine64 xvfb x11-utils fonts-wqy-microhei
 )
 
 missing=()

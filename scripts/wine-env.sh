@@ -17,6 +17,11 @@ if [ -z "${DISPLAY:-}" ] || [ "${KRV_OWN_DISPLAY:-0}" = 1 ]; then
         [ -s "$krv_display_file" ] && break
         sleep 0.1
     done
+    if [ ! -s "$krv_display_file" ]; then
+        echo "wine-env.sh: Xvfb did not start" >&2
+        rm -f "$krv_display_file"
+        return 1
+    fi
     export DISPLAY=":$(cat "$krv_display_file")"
     rm -f "$krv_display_file"
 fi
