@@ -288,6 +288,33 @@ TEST_F(PlatformFiles, FileReadElsewhereWithoutWriteSharingCannotBeWritten) {
     EXPECT_THAT(WriteError(path), StartsWith("Cannot create file \"" + path + "\". "));
 }
 
+bool RunningUnderWine() {
+    return ::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+}
+
+TEST(Platform, TempPathLongerThanMaxPath) {
+    // The system reports the temporary folder from TMP. Windows gives a long one through a
+    // second, larger ask; Wine refuses it, and that failure must become an error, not a path.
+    wchar_t saved[32768] = {};
+    const DWORD savedLength = ::GetEnvironmentVariableW(L"TMP", saved, 32768);
+    const std::string longPath = "C:\\" + std::string(300, 'a') + "\\";
+    ASSERT_TRUE(::SetEnvironmentVariableW(L"TMP", Widen(longPath).c_str()));
+
+    std::string outcome;
+    try {
+        outcome = platform::TempPath();
+    } catch (const platform::Error& error) {
+        outcome = error.what();
+    }
+    ::SetEnvironmentVariableW(L"TMP", savedLength > 0 ? saved : nullptr);
+    if (RunningUnderWine()) {
+        EXPECT_EQ(outcome, "Cannot get the temporary path. " +
+                               platform::win32::SystemReason(ERROR_FILENAME_EXCED_RANGE));
+    } else {
+        EXPECT_EQ(outcome, longPath);
+    }
+}
+
 class PlatformSystemReason : public ::testing::TestWithParam<DWORD> {};
 
 TEST_P(PlatformSystemReason, IsOneSentenceWithoutLineEnd) {
