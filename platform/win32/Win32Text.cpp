@@ -50,9 +50,9 @@ std::wstring GbkToWide(std::string_view gbk) {
     while (pos < gbk.size()) {
         const bool twoBytes =
             ::IsDBCSLeadByteEx(kGbk, static_cast<BYTE>(gbk[pos])) && gbk.size() - pos >= 2;
-        const std::size_t size = twoBytes ? 2 : 1;
-        AppendGbkCharacter(wide, gbk.substr(pos, size));
-        pos += size;
+        const std::size_t characterSize = twoBytes ? 2 : 1;
+        AppendGbkCharacter(wide, gbk.substr(pos, characterSize));
+        pos += characterSize;
     }
     return wide;
 }
