@@ -20,6 +20,13 @@ HICON LoadApplicationIcon(int sizeMetric) {
                                            size, size, LR_DEFAULTCOLOR));
 }
 
+// No loop ran to take the quit that the main form's end has posted: no later loop of the
+// thread may find it.
+void DiscardQuit() noexcept {
+    MSG quit{};
+    ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+}
+
 void ShowInSystemBox(const char* text) noexcept {
     try {
         ::MessageBoxW(nullptr, platform::win32::Widen(text).c_str(), L"", MB_OK | MB_ICONERROR);
@@ -69,6 +76,7 @@ Application::~Application() {
     if (mainForm_) {
         mainForm_->Destroy();
         mainForm_.reset();
+        DiscardQuit();
     }
     ole_.reset();
     current = nullptr;
@@ -90,6 +98,7 @@ int Application::Execute(const std::function<void(Application&)>& startUp) {
         if (mainForm_) {
             mainForm_->Destroy();
             mainForm_.reset();
+            DiscardQuit();
         }
         ole_.reset();
         return 1;
@@ -117,8 +126,6 @@ int Application::Run() {
     if (!mainForm_) {
         throw Error("Application::Run needs a main form");
     }
-    // Running from here: a main form closed while it is being shown still ends the loop.
-    running_ = true;
     try {
         mainForm_->Show(MainFormShowCommand(RequestedShowCommand()));
     } catch (...) {
@@ -128,19 +135,15 @@ int Application::Run() {
     for (;;) {
         const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
         if (got == 0) {
-            running_ = false;
             return static_cast<int>(message.wParam);
         }
-        if (got == -1) {
-            running_ = false;
-            ThrowLastErrorIf(true, "GetMessage");
-        }
+        ThrowLastErrorIf(got == -1, "GetMessage");
         ProcessMessage(message);
     }
 }
 
 void Application::FormDestroyed(const Form& form) noexcept {
-    if (running_ && &form == mainForm_.get()) {
+    if (&form == mainForm_.get()) {
         ::PostQuitMessage(0);
     }
 }

@@ -70,8 +70,7 @@ class Application {
         return created;
     }
     Form* MainForm() const noexcept { return mainForm_.get(); }
-    // Called by a form whose window has gone: the main form's ends the running loop. A main
-    // form destroyed outside the loop (a failed start-up) leaves no quit behind.
+    // Called by a form whose window has gone: the main form's end posts the loop's quit.
     void FormDestroyed(const Form& form) noexcept;
 
     // Shows the main form and processes messages until WM_QUIT; returns its exit code.
@@ -108,7 +107,6 @@ class Application {
     std::unique_ptr<OleInitialization> ole_;
     std::unique_ptr<Form> mainForm_;
     AcceleratorTranslator translator_;
-    bool running_ = false;
     MessageBoxFunction messageBox_;
 };
 
