@@ -42,8 +42,10 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 void WriteWholeFile(const std::string& path, std::span<const char> bytes) {
-    posix::UniqueFd fd(
-        ::open(posix::NativePath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    // The page set goes to fixed names in a folder that other users may share: a link planted
+    // under one of those names must not redirect the write.
+    posix::UniqueFd fd(::open(posix::NativePath(path).c_str(),
+                              O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666));
     if (!fd) {
         Raise("Cannot create file", path, errno);
     }

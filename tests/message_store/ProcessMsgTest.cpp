@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -20,8 +22,10 @@ std::string Le32(std::int32_t value) {
             static_cast<char>(bits >> 16 & 0xFF), static_cast<char>(bits >> 24 & 0xFF)};
 }
 
-std::string AsString(std::span<const char> bytes) {
-    return {bytes.data(), bytes.size()};
+// The picture the program carries as resource "bg", read from the sources it is built from.
+std::string ProgramBackground() {
+    std::ifstream in(BACKGROUND_GIF, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 class RecordingBrowser : public PageBrowser {
@@ -97,8 +101,8 @@ TEST_P(ProcessMsgView, WritesThePageSetAndSendsTheBrowser) {
 
     EXPECT_EQ(link, expected.link);
     EXPECT_EQ(title, "");
-    EXPECT_EQ(AsString(platform::ReadWholeFile(PageFile())), expected.page);
-    EXPECT_EQ(platform::ReadWholeFile(Background()), AsString(platform::Resource("bg", "FILE")));
+    EXPECT_EQ(platform::ReadWholeFile(PageFile()), expected.page);
+    EXPECT_EQ(platform::ReadWholeFile(Background()), ProgramBackground());
     std::vector<std::string> expectedNames;
     for (std::size_t i = 0; i < expected.pictures.size(); ++i) {
         expectedNames.push_back(Picture(static_cast<int>(i) + 1));
@@ -242,6 +246,18 @@ TEST_F(ProcessMsgTest, FileThatCannotBeCreatedNamesItsPath) {
     EXPECT_EQ(link, Sample({}).link);
     EXPECT_TRUE(browser.pages.empty());
 }
+
+#ifndef _WIN32
+TEST_F(ProcessMsgTest, PageFileIsNotWrittenThroughAPlantedLink) {
+    const std::filesystem::path victim = scratch.path() / "victim.txt";
+    std::ofstream(victim) << "keep";
+    std::filesystem::create_symlink(victim, scratch.path() / "krvmsg.htm");
+    EXPECT_THROW(LoadMessage(WriteMessage(Sample({})), nullptr, link, nullptr, true, title),
+                 platform::Error);
+    std::ifstream in(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep");
+}
+#endif
 
 struct TitleCase {
     const char* name;
