@@ -31,7 +31,8 @@ BENCHMARK(BM_XorScramble)->Arg(64 << 10)->Arg(16 << 20);
 // into a temporary directory of the benchmark's own.
 void BM_LoadMessage(benchmark::State& state) {
     namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / "krv-bench";
+    // Worked out once, before TMPDIR points into it.
+    static const fs::path folder = fs::temp_directory_path() / "krv-bench";
     fs::create_directories(folder);
     setenv("TMPDIR", folder.c_str(), 1);
     const auto size = static_cast<std::size_t>(state.range(0));
