@@ -32,16 +32,16 @@ void ProcessContent(std::string content, const std::string& directory,
     } else {
         for (int number = 1; !reader.AtEnd(); ++number) {
             const std::string_view picture = reader.ReadRecord();
-            std::string name = PictureFileName(directory, number);
+            std::string name = directory + PictureFileName(number);
             if (pictureFiles != nullptr) {
                 pictureFiles->push_back(name);
             }
             platform::WriteWholeFile(name, Bytes(picture));
         }
-        platform::WriteWholeFile(BackgroundFileName(directory), platform::Resource("bg", "FILE"));
+        platform::WriteWholeFile(directory + kBackgroundFileName, platform::Resource("bg", "FILE"));
     }
 
-    const std::string pageFile = PageFileName(directory);
+    const std::string pageFile = directory + kPageFileName;
     platform::WriteWholeFile(pageFile, Bytes(page));
     if (browser != nullptr) {
         browser->NavigatePage(pageFile);
@@ -93,16 +93,8 @@ void ExtractPageSet(const std::string& fileName, const std::string& directory,
                    link, nullptr, false, unusedTitle);
 }
 
-std::string PageFileName(const std::string& directory) {
-    return directory + "krvmsg.htm";
-}
-
-std::string BackgroundFileName(const std::string& directory) {
-    return directory + "msgbg.gif";
-}
-
-std::string PictureFileName(const std::string& directory, int number) {
-    return directory + "msgpic" + std::to_string(number) + ".jpg";
+std::string PictureFileName(int number) {
+    return "msgpic" + std::to_string(number) + ".jpg";
 }
 
 }  // namespace krv

@@ -35,9 +35,9 @@ void LoadMessage(const std::string& fileName, std::vector<std::string>* pictureF
 void ExtractPageSet(const std::string& fileName, const std::string& directory,
                     std::vector<std::string>& pictureFiles, std::string& link);
 
-// The names of the page set inside a directory that ends in a backslash.
-std::string PageFileName(const std::string& directory);
-std::string BackgroundFileName(const std::string& directory);
-std::string PictureFileName(const std::string& directory, int number);
+// The bare names of the page set; the clean-up and tools name the same files.
+inline constexpr char kPageFileName[] = "krvmsg.htm";
+inline constexpr char kBackgroundFileName[] = "msgbg.gif";
+std::string PictureFileName(int number);  // "msgpic" + number + ".jpg"
 
 }  // namespace krv

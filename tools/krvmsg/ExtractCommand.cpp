@@ -19,9 +19,10 @@ int RunExtract(const Arguments& args) {
 
     // The folder is printed as it was typed: it is the system's spelling, not GBK text.
     for (std::size_t n = 1; n <= pictureFiles.size(); ++n) {
-        std::cout << JoinPath(folder, "msgpic" + std::to_string(n) + ".jpg") << '\n';
+        std::cout << JoinPath(folder, krv::PictureFileName(static_cast<int>(n))) << '\n';
     }
-    std::cout << JoinPath(folder, "msgbg.gif") << '\n' << JoinPath(folder, "krvmsg.htm") << '\n';
+    std::cout << JoinPath(folder, krv::kBackgroundFileName) << '\n'
+              << JoinPath(folder, krv::kPageFileName) << '\n';
     return 0;
 }
 
