@@ -13,15 +13,20 @@ constexpr wchar_t kObjectProperty[] = L"ui.Control";
 }  // namespace
 
 Control::~Control() {
-    if (parent_ != nullptr) {
-        std::erase(parent_->children_, this);
-    }
     for (Control* child : children_) {
         child->parent_ = nullptr;
     }
+    const bool wasAligned = window_ != nullptr && align_ != Align::None;
     if (HWND window = window_) {
         Detach();
         ::DestroyWindow(window);
+    }
+    if (parent_ != nullptr) {
+        std::erase(parent_->children_, this);
+        // The space this control took goes to the others.
+        if (wasAligned) {
+            parent_->Realign();
+        }
     }
 }
 

@@ -29,8 +29,8 @@ class Control {
   public:
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
-    // Destroys the control's window if it still exists: child windows otherwise die with their
-    // parent's, after their objects are gone.
+    // Destroys the control's window if it still exists (child windows otherwise die with their
+    // parent's, after their objects are gone); the parent lays out again without it.
     virtual ~Control();
 
     HWND Handle() const noexcept { return window_; }
