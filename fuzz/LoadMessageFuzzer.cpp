@@ -24,13 +24,13 @@ void RemoveFolder() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    char folder[] = "/tmp/krv-fuzz-XXXXXX";
-    if (mkdtemp(folder) == nullptr) {
+    std::string folder = (std::filesystem::temp_directory_path() / "krv-fuzz-XXXXXX").string();
+    if (mkdtemp(folder.data()) == nullptr) {
         std::abort();
     }
     g_folder = folder;
     std::atexit(RemoveFolder);
-    setenv("TMPDIR", folder, 1);
+    setenv("TMPDIR", g_folder.c_str(), 1);
     g_messagePath = g_folder + "\\input.msg";
     return 0;
 }
