@@ -97,6 +97,28 @@ bool TakeQuitMessage() {
     return ::PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != 0;
 }
 
+// An empty file in the temporary directory, deleted when the object goes.
+class TemporaryFile {
+  public:
+    TemporaryFile() {
+        wchar_t folder[MAX_PATH]{};
+        wchar_t path[MAX_PATH]{};
+        if (::GetTempPathW(MAX_PATH, folder) == 0 ||
+            ::GetTempFileNameW(folder, L"krv", 0, path) == 0) {
+            throw std::runtime_error("cannot create a temporary file");
+        }
+        path_ = path;
+    }
+    ~TemporaryFile() { ::DeleteFileW(path_.c_str()); }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    const std::wstring& Path() const noexcept { return path_; }
+
+  private:
+    std::wstring path_;
+};
+
 // Sends real keyboard input: each key pressed in order, then released in reverse order.
 void PressKeys(std::initializer_list<WORD> keys) {
     std::vector<INPUT> inputs;
@@ -435,19 +457,14 @@ TEST_F(ViewHistoryTest, CreationSetsTheProgramDirectoryAndAnEmptyPictureList) {
 
 TEST_F(ViewHistoryTest, DestroyingTheWindowFreesThePictureListButNotItsFiles) {
     ShowForm();
-    wchar_t folder[MAX_PATH]{};
-    ASSERT_NE(::GetTempPathW(MAX_PATH, folder), 0u);
-    wchar_t picture[MAX_PATH]{};
-    ASSERT_NE(::GetTempFileNameW(folder, L"krv", 0, picture), 0u);
+    const TemporaryFile picture;
     ASSERT_NE(PictureFiles, nullptr);
-    PictureFiles->push_back(Narrow(picture));
+    PictureFiles->push_back(Narrow(picture.Path()));
 
     form_->Destroy();
-    const bool pictureKept = ::GetFileAttributesW(picture) != INVALID_FILE_ATTRIBUTES;
-    ::DeleteFileW(picture);
 
     EXPECT_EQ(PictureFiles, nullptr);
-    EXPECT_TRUE(pictureKept);
+    EXPECT_NE(::GetFileAttributesW(picture.Path().c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_TRUE(TakeQuitMessage());
 }
 
@@ -499,7 +516,8 @@ TEST(ViewHistoryStartUp, ErrorIsShownInTheErrorBoxAndGivesExitCodeOne) {
     EXPECT_EQ(exitCode, 1);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, L"Cannot open file \"C:\\\u5386\u53F2\\1=x.msg\". Access denied");
-    EXPECT_EQ(boxes[0].caption, Widen(kApplicationTitle));
+    // 《KorvanWisplet》信息管理器
+    EXPECT_EQ(boxes[0].caption, L"\u300AKorvanWisplet\u300B\u4FE1\u606F\u7BA1\u7406\u5668");
     EXPECT_EQ(boxes[0].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     EXPECT_EQ(boxes[0].flags & MB_TYPEMASK, static_cast<UINT>(MB_OK));
     EXPECT_EQ(::FindWindowW(kWindowClassName, nullptr), nullptr);
