@@ -52,9 +52,6 @@ inline void DestroyImageList(HIMAGELIST list) noexcept {
 inline void DestroyIconHandle(HICON icon) noexcept {
     ::DestroyIcon(icon);
 }
-inline void DestroyTopLevelWindow(HWND window) noexcept {
-    ::DestroyWindow(window);
-}
 }  // namespace detail
 
 using UniqueFont = UniqueHandle<HFONT, detail::DeleteGdiObject>;

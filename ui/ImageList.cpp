@@ -19,12 +19,6 @@ void ImageList::AddMasked(HBITMAP strip, COLORREF maskColor) {
     }
 }
 
-void ImageList::Add(HBITMAP strip, HBITMAP mask) {
-    if (::ImageList_Add(list_.Get(), strip, mask) < 0) {
-        throw Error("ImageList_Add failed");
-    }
-}
-
 void ImageList::AddMaskedResource(UINT resourceId, COLORREF maskColor) {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     UniqueBitmap strip(static_cast<HBITMAP>(

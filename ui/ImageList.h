@@ -12,8 +12,6 @@ class ImageList {
 
     // Adds every picture of a strip, width x height each; pixels of maskColor are transparent.
     void AddMasked(HBITMAP strip, COLORREF maskColor);
-    // Adds every picture of a strip with its own monochrome mask (white = transparent).
-    void Add(HBITMAP strip, HBITMAP mask);
     // Loads a bitmap resource of the executable and adds it as AddMasked does. A strip drawn
     // for 96 dpi is stretched when the list's pictures are larger.
     void AddMaskedResource(UINT resourceId, COLORREF maskColor);

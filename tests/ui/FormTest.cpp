@@ -124,6 +124,19 @@ INSTANTIATE_TEST_SUITE_P(Form, FormShow,
                                                     SW_SHOWMINNOACTIVE, false, true}),
                          [](const auto& info) { return info.param.name; });
 
+TEST_F(FormTest, OuterSizeIncludesTheFrame) {
+    ui::testing::HostForm form;
+    form.SetOuterSize(696, 480);
+    form.Create();
+
+    RECT window{};
+    ::GetWindowRect(form.Handle(), &window);
+    EXPECT_EQ(window.right - window.left, 696);
+    EXPECT_EQ(window.bottom - window.top, 480);
+    EXPECT_LT(form.ClientSize().cx, 696);
+    EXPECT_LT(form.ClientSize().cy, 480);
+}
+
 TEST_F(FormTest, FontReachesEveryControlAlsoThoseMadeLater) {
     ui::Panel early;
     ui::ListView later;
