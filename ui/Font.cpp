@@ -6,23 +6,23 @@
 
 namespace ui {
 
-UniqueFont CreateFontFrom(const FontSpec& spec) {
-    LOGFONTW description{};
-    if (spec.face.size() >= std::size(description.lfFaceName)) {
+UniqueFont CreateFontFrom(const FontDescription& font) {
+    LOGFONTW logical{};
+    if (font.face.size() >= std::size(logical.lfFaceName)) {
         throw Error("Font face name too long");
     }
     // A negative height asks for the character height rather than the cell height.
-    description.lfHeight = -spec.height;
-    description.lfWeight = FW_NORMAL;
-    description.lfCharSet = spec.charset;
-    description.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    description.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    description.lfQuality = DEFAULT_QUALITY;
-    description.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    spec.face.copy(description.lfFaceName, spec.face.size());
-    UniqueFont font(::CreateFontIndirectW(&description));
-    ThrowLastErrorIf(!font, "CreateFontIndirect");
-    return font;
+    logical.lfHeight = -font.height;
+    logical.lfWeight = FW_NORMAL;
+    logical.lfCharSet = font.charset;
+    logical.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    logical.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    logical.lfQuality = DEFAULT_QUALITY;
+    logical.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    font.face.copy(logical.lfFaceName, font.face.size());
+    UniqueFont created(::CreateFontIndirectW(&logical));
+    ThrowLastErrorIf(!created, "CreateFontIndirect");
+    return created;
 }
 
 }  // namespace ui

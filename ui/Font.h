@@ -7,7 +7,7 @@
 
 namespace ui {
 
-struct FontSpec {
+struct FontDescription {
     std::wstring face;
     BYTE charset = DEFAULT_CHARSET;
     // Character height in pixels (the cell height minus internal leading), as figures are
@@ -16,6 +16,6 @@ struct FontSpec {
 };
 
 // A regular-weight font of the given face, charset and character height.
-UniqueFont CreateFontFrom(const FontSpec& spec);
+UniqueFont CreateFontFrom(const FontDescription& font);
 
 }  // namespace ui

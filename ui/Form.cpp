@@ -123,8 +123,8 @@ void Form::CentreOnScreen() {
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void Form::SetFont(const FontSpec& spec) {
-    ownFont_ = CreateFontFrom(spec);
+void Form::SetFont(const FontDescription& font) {
+    ownFont_ = CreateFontFrom(font);
     ApplyFont(ownFont_.Get());
 }
 

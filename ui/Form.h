@@ -40,7 +40,7 @@ class Form : public Window {
     void SetOuterSize(int width, int height);
 
     // The font of the form, inherited by every control, also those created later.
-    void SetFont(const FontSpec& spec);
+    void SetFont(const FontDescription& font);
 
     std::function<void()> onCreate;
     std::function<void()> onShow;

@@ -14,7 +14,7 @@ namespace {
 using ui::Align;
 using ui::Bounds;
 
-struct ChildSpec {
+struct ChildLayout {
     Align align;
     Bounds bounds;  // the extent an alignment keeps; the whole bounds for Align::None
 };
@@ -22,7 +22,7 @@ struct ChildSpec {
 struct LayoutCase {
     std::string name;
     SIZE client;
-    std::vector<ChildSpec> children;  // in creation order
+    std::vector<ChildLayout> children;  // in creation order
     std::vector<Bounds> expected;
 };
 
@@ -35,10 +35,10 @@ TEST_P(ControlLayout, PlacesAlignedChildrenInCreationOrder) {
     const LayoutCase& c = GetParam();
     std::vector<std::unique_ptr<ui::Panel>> panels;
     ui::testing::HostForm form([&](ui::testing::HostForm& host) {
-        for (const ChildSpec& spec : c.children) {
+        for (const ChildLayout& child : c.children) {
             auto& panel = *panels.emplace_back(std::make_unique<ui::Panel>());
-            panel.SetAlign(spec.align);
-            panel.SetBounds(spec.bounds);
+            panel.SetAlign(child.align);
+            panel.SetBounds(child.bounds);
             panel.Create(host);
         }
     });

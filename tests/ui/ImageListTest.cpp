@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
