@@ -191,6 +191,13 @@ bool Application::PreprocessMessage(MSG& message) {
             return false;
         }
     }
+    if (message.message == WM_KEYDOWN && message.wParam == VK_TAB &&
+        (::GetKeyState(VK_CONTROL) & 0x8000) == 0 && (::GetKeyState(VK_MENU) & 0x8000) == 0) {
+        auto* form = dynamic_cast<Form*>(Control::FromHandle(::GetAncestor(message.hwnd, GA_ROOT)));
+        if (form != nullptr && form->SelectNextControl((::GetKeyState(VK_SHIFT) & 0x8000) == 0)) {
+            return false;
+        }
+    }
     return true;
 }
 

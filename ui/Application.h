@@ -97,7 +97,7 @@ class Application {
 
   private:
     void AdoptForm(std::unique_ptr<Form> form);
-    // Hook, in-place active object, access keys; false when the message was taken.
+    // Hook, in-place active object, access keys, Tab; false when the message was taken.
     bool PreprocessMessage(MSG& message);
     void ProcessMessage(MSG& message);
 

@@ -3,6 +3,9 @@
 #include "ui/Application.h"
 #include "ui/Error.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace ui {
 
 void Form::CreateParams(WindowParams& params) {
@@ -121,6 +124,42 @@ void Form::CentreOnScreen() {
     ::SetWindowPos(Handle(), nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                    (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+namespace {
+
+void CollectTabStops(const Control& parent, std::vector<HWND>& stops) {
+    for (const Control* child : parent.Children()) {
+        HWND window = child->Handle();
+        if (window == nullptr || !::IsWindowVisible(window) || !::IsWindowEnabled(window)) {
+            continue;
+        }
+        if ((::GetWindowLongPtrW(window, GWL_STYLE) & WS_TABSTOP) != 0) {
+            stops.push_back(window);
+        }
+        CollectTabStops(*child, stops);
+    }
+}
+
+}  // namespace
+
+bool Form::SelectNextControl(bool forward) {
+    std::vector<HWND> stops;
+    CollectTabStops(*this, stops);
+    if (stops.empty()) {
+        return false;
+    }
+    HWND focus = ::GetFocus();
+    const auto current = std::ranges::find_if(
+        stops, [focus](HWND stop) { return stop == focus || ::IsChild(stop, focus); });
+    const auto count = static_cast<std::ptrdiff_t>(stops.size());
+    std::ptrdiff_t next = forward ? 0 : count - 1;
+    if (current != stops.end()) {
+        const std::ptrdiff_t at = current - stops.begin();
+        next = forward ? (at + 1) % count : (at + count - 1) % count;
+    }
+    ::SetFocus(stops[static_cast<size_t>(next)]);
+    return true;
 }
 
 void Form::SetFont(const FontDescription& font) {

@@ -39,6 +39,11 @@ class Form : public Window {
     // Size of the whole window, frame included.
     void SetOuterSize(int width, int height);
 
+    // Moves the focus to the next control that takes it with Tab (a visible, enabled tab stop),
+    // in creation order through the panels, round from the last to the first; backward for
+    // Shift+Tab. False when no control takes the focus. The message loop calls it for Tab.
+    bool SelectNextControl(bool forward);
+
     // The font of the form, inherited by every control, also those created later.
     void SetFont(const FontDescription& font);
 

@@ -4,6 +4,8 @@
 #include "ui/Error.h"
 #include "ui/ListView.h"
 #include "ui/Panel.h"
+#include "ui/ToolBar.h"
+#include "ui/TreeView.h"
 
 #include <gtest/gtest.h>
 
@@ -136,6 +138,55 @@ TEST_F(FormTest, OuterSizeIncludesTheFrame) {
     EXPECT_LT(form.ClientSize().cx, 696);
     EXPECT_LT(form.ClientSize().cy, 480);
 }
+
+struct TabCase {
+    std::string name;
+    int focusedAt;  // index into {tree, list}
+    bool withShift;
+    int expected;
+};
+
+class FormTab : public FormTest, public ::testing::WithParamInterface<TabCase> {};
+
+TEST_P(FormTab, TabMovesTheFocusThroughTheTabStopsInCreationOrder) {
+    // A tree on the left; on the right a panel with a list above a tool bar, which is no tab
+    // stop.
+    ui::TreeView tree;
+    ui::Panel right;
+    ui::ListView list;
+    ui::ToolBar bar;
+    ui::testing::HostForm form([&](ui::testing::HostForm& host) {
+        tree.SetAlign(ui::Align::Left);
+        tree.SetBounds({0, 0, 100, 10});
+        tree.Create(host);
+        right.SetAlign(ui::Align::Client);
+        right.Create(host);
+        list.SetAlign(ui::Align::Client);
+        list.Create(right);
+        bar.SetAlign(ui::Align::Bottom);
+        bar.SetBounds({0, 0, 10, 21});
+        bar.Create(right);
+    });
+    form.SetClientSize(300, 200);
+    form.Create();
+    form.Show();
+    ui::testing::BringToFront(form.Handle());
+    const HWND stops[] = {tree.Handle(), list.Handle()};
+    ::SetFocus(stops[GetParam().focusedAt]);
+    ASSERT_EQ(::GetFocus(), stops[GetParam().focusedAt]);
+
+    ui::testing::PressKey(VK_TAB, GetParam().withShift);
+
+    EXPECT_TRUE(ui::testing::ProcessUntil(
+        application_, [&] { return ::GetFocus() == stops[GetParam().expected]; }));
+}
+
+INSTANTIATE_TEST_SUITE_P(Form, FormTab,
+                         ::testing::Values(TabCase{"TreeToList", 0, false, 1},
+                                           TabCase{"ListRoundToTree", 1, false, 0},
+                                           TabCase{"ShiftFromTreeRoundToList", 0, true, 1},
+                                           TabCase{"ShiftFromListToTree", 1, true, 0}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST_F(FormTest, FontReachesEveryControlAlsoThoseMadeLater) {
     ui::Panel early;

@@ -87,6 +87,27 @@ inline void PressAltWith(WORD virtualKey) {
     ::SendInput(4, inputs, sizeof(INPUT));
 }
 
+// A key pressed and released, with Shift held when asked, as real keyboard input.
+inline void PressKey(WORD virtualKey, bool withShift = false) {
+    INPUT inputs[4]{};
+    UINT count = 0;
+    auto key = [&](WORD vk, DWORD flags) {
+        inputs[count].type = INPUT_KEYBOARD;
+        inputs[count].ki.wVk = vk;
+        inputs[count].ki.dwFlags = flags;
+        ++count;
+    };
+    if (withShift) {
+        key(VK_SHIFT, 0);
+    }
+    key(virtualKey, 0);
+    key(virtualKey, KEYEVENTF_KEYUP);
+    if (withShift) {
+        key(VK_SHIFT, KEYEVENTF_KEYUP);
+    }
+    ::SendInput(count, inputs, sizeof(INPUT));
+}
+
 inline POINT Centre(const RECT& rect) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
