@@ -108,14 +108,28 @@ bool TreeView::IsExpanded(TreeNode node) const {
 
 void TreeView::SetData(TreeNode node, std::int32_t value) {
     RequireWindow("TreeView::SetData");
-    data_[node] = value;
+    TVITEMW item{};
+    item.mask = TVIF_PARAM;
+    item.hItem = node;
+    item.lParam = value;
+    if (!TreeView_SetItem(Handle(), &item)) {
+        throw Error("Setting a tree node's data failed");
+    }
+    withData_.insert(node);
 }
 
 std::optional<std::int32_t> TreeView::Data(TreeNode node) const {
-    if (auto found = data_.find(node); found != data_.end()) {
-        return found->second;
+    RequireWindow("TreeView::Data");
+    if (!withData_.contains(node)) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    TVITEMW item{};
+    item.mask = TVIF_PARAM;
+    item.hItem = node;
+    if (!TreeView_GetItem(Handle(), &item)) {
+        throw Error("Reading a tree node's data failed");
+    }
+    return static_cast<std::int32_t>(item.lParam);
 }
 
 TreeNode TreeView::Selected() const {
@@ -143,7 +157,7 @@ bool TreeView::OnNotify(NMHDR& header, LRESULT&) {
             PostDeferredClick();
             return false;
         case TVN_DELETEITEMW:
-            data_.erase(reinterpret_cast<NMTREEVIEWW&>(header).itemOld.hItem);
+            withData_.erase(reinterpret_cast<NMTREEVIEWW&>(header).itemOld.hItem);
             return false;
         default:
             return false;

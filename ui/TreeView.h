@@ -6,8 +6,8 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -39,7 +39,8 @@ class TreeView : public NativeControl {
     std::wstring Text(TreeNode node) const;
     bool IsExpanded(TreeNode node) const;
 
-    // An integer attached to a node; it lives as long as the node.
+    // An integer attached to a node; it lives as long as the node. It is the node's item data
+    // (lParam), so it can be read from outside the program too.
     void SetData(TreeNode node, std::int32_t value);
     std::optional<std::int32_t> Data(TreeNode node) const;
 
@@ -57,7 +58,8 @@ class TreeView : public NativeControl {
     void OnDeferredClick() override;
 
   private:
-    std::map<TreeNode, std::int32_t> data_;
+    // The nodes that carry data: an lParam of 0 may be data or none.
+    std::set<TreeNode> withData_;
 };
 
 }  // namespace ui

@@ -77,6 +77,16 @@ TEST_F(TreeViewTest, DataStaysWithItsNodeOnly) {
     EXPECT_EQ(tree_.Data(Find(L"c1")), 7);
     EXPECT_EQ(tree_.Data(Find(L"A")), std::nullopt);
     EXPECT_EQ(tree_.Data(Find(L"a1")), std::nullopt);
+    tree_.SetData(Find(L"d"), 0);
+    EXPECT_EQ(tree_.Data(Find(L"d")), 0);
+    tree_.SetData(Find(L"b1"), -5);
+    EXPECT_EQ(tree_.Data(Find(L"b1")), -5);
+    // The value is the node's item data, which another process can read too.
+    TVITEMW item{};
+    item.mask = TVIF_PARAM;
+    item.hItem = Find(L"c1");
+    ASSERT_TRUE(TreeView_GetItem(tree_.Handle(), &item));
+    EXPECT_EQ(item.lParam, 7);
 }
 
 TEST_F(TreeViewTest, ClickHandlerSeesTheNodeTheClickSelected) {
