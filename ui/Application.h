@@ -52,7 +52,8 @@ class Application {
     // is shown by ShowError and gives 1; otherwise the result is the loop's exit code (0).
     int Execute(const std::function<void(Application&)>& startUp);
 
-    // The task-bar text; also the caption of error boxes.
+    // The application's name, the caption of its error boxes. There is no hidden application
+    // window: the task bar shows the main form's own button with the form's caption.
     void SetTitle(std::wstring title);
     const std::wstring& Title() const noexcept { return title_; }
     // The icon resource "MAINICON" of the executable, or null when there is none. Every form
