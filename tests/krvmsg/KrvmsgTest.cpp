@@ -1,7 +1,8 @@
 // Runs the built tool as a process and checks what it prints, what it writes and how it exits.
 // Message files are made here byte by byte, independently of the store's writer.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+
+#include "tests/krvmsg/ToolProcess.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -16,6 +17,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+using krvmsg_test::ReadFile;
+using krvmsg_test::Result;
+using krvmsg_test::RunKrvmsg;
 
 std::string Le32(std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
@@ -37,28 +41,9 @@ std::string Scramble(std::string content) {
     return content;
 }
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void WriteFile(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
-
-std::string Quote(const std::string& arg) {
-    std::string quoted = "'";
-    for (char c : arg) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
 
 // 新闻 ("news"), in UTF-8 as typed and in GBK as stored.
 const std::string kNewsUtf8 = "\xE6\x96\xB0\xE9\x97\xBB";
@@ -76,16 +61,7 @@ class Krvmsg : public ::testing::Test {
 
     fs::path Path(const std::string& name) const { return dir_ / name; }
 
-    Result Run(const std::vector<std::string>& args) const {
-        std::string command = Quote(KRVMSG_PATH);
-        for (const std::string& arg : args) {
-            command += " " + Quote(arg);
-        }
-        command += " >" + Quote(Path("stdout").string()) + " 2>" + Quote(Path("stderr").string());
-        const int status = std::system(command.c_str());
-        EXPECT_TRUE(WIFEXITED(status));
-        return {WEXITSTATUS(status), ReadFile(Path("stdout")), ReadFile(Path("stderr"))};
-    }
+    Result Run(const std::vector<std::string>& args) const { return RunKrvmsg(args, dir_); }
 
     std::string WriteMessage(const std::string& content, const std::string& name = "m.msg") {
         WriteFile(Path(name), Scramble(content));

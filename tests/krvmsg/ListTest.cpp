@@ -1,6 +1,7 @@
 // Runs `krvmsg list` as a process over a scratch history folder made with the store's writer.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+
+#include "tests/krvmsg/ToolProcess.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -15,6 +16,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+using krvmsg_test::ReadFile;
+using krvmsg_test::Result;
+using krvmsg_test::RunKrvmsg;
 
 // The texts as stored (GBK) and as printed (UTF-8).
 const std::string kNewsGbk = "\xd0\xc2\xce\xc5";           // 新闻
@@ -27,25 +31,6 @@ std::string CaptionUtf8(const std::string& y, const std::string& mo, const std::
     return y + "\xe5\xb9\xb4" + mo + "\xe6\x9c\x88" + d + "\xe6\x97\xa5" + " " + h + ":" + mi +
            ":" + s;
 }
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-std::string Quote(const std::string& arg) {
-    std::string quoted = "'";
-    for (const char c : arg) {
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return quoted + "'";
-}
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
 
 class KrvmsgList : public ::testing::Test {
   protected:
@@ -63,17 +48,9 @@ class KrvmsgList : public ::testing::Test {
             << krv::PackMessage({"http://x/", "<html>\r\n<title>" + title + "</title>\r\n", {}});
     }
 
-    Result List(const std::vector<std::string>& args) const {
-        std::string command = Quote(KRVMSG_PATH) + " list";
-        for (const auto& arg : args) {
-            command += " " + Quote(arg);
-        }
-        const fs::path out = root_ / "stdout";
-        const fs::path err = root_ / "stderr";
-        command += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
-        const int status = std::system(command.c_str());
-        EXPECT_TRUE(WIFEXITED(status));
-        return {WEXITSTATUS(status), ReadFile(out), ReadFile(err)};
+    Result List(std::vector<std::string> args) const {
+        args.insert(args.begin(), "list");
+        return RunKrvmsg(args, root_);
     }
 
     fs::path root_;
