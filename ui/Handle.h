@@ -1,46 +1,16 @@
-// One move-only owner for every kind of system handle: the closing function and the invalid
-// value are part of the type, so each kind gets a one-line alias and copying is a compile error.
+// The framework's handle kinds, each an alias of the one move-only owner, and the borrowed
+// device context and selected object of drawing code.
 #pragma once
+
+#include "platform/win32/UniqueHandle.h"
 
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include <utility>
-
 namespace ui {
 
-template <typename H, auto Close, H Invalid = H{}>
-class UniqueHandle {
-  public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(H owned) noexcept : handle_(owned) {}
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) {
-            Reset(other.Release());
-        }
-        return *this;
-    }
-    ~UniqueHandle() { Reset(); }
-
-    H Get() const noexcept { return handle_; }
-    explicit operator bool() const noexcept { return handle_ != Invalid; }
-
-    // Gives up ownership, e.g. when a window region is handed to the system.
-    [[nodiscard]] H Release() noexcept { return std::exchange(handle_, Invalid); }
-
-    void Reset(H owned = Invalid) noexcept {
-        if (H old = std::exchange(handle_, owned); old != Invalid) {
-            Close(old);
-        }
-    }
-
-  private:
-    H handle_ = Invalid;
-};
+using platform::win32::UniqueHandle;
 
 namespace detail {
 inline void DeleteGdiObject(HGDIOBJ object) noexcept {

@@ -1,5 +1,6 @@
-// One move-only owner for every kind of Win32 handle: the closing function and the invalid
-// value are template parameters, and each handle kind has its alias.
+// One move-only owner for every kind of Win32 handle, shared by the platform and the window
+// framework: the closing function and the invalid value are template parameters, and each
+// handle kind has its alias.
 #pragma once
 
 #include "platform/win32/WindowsApi.h"
@@ -14,24 +15,25 @@ class UniqueHandle {
   public:
     UniqueHandle() noexcept = default;
     explicit UniqueHandle(T handle) noexcept : handle_(handle) {}
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        reset(other.release());
+        Reset(other.Release());
         return *this;
     }
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
-    ~UniqueHandle() { reset(); }
+    ~UniqueHandle() { Reset(); }
 
     // Handle values are pointers; INVALID_HANDLE_VALUE is the pointer with the value -1.
     static T InvalidValue() noexcept { return reinterpret_cast<T>(Invalid); }
 
-    T get() const noexcept { return handle_; }
+    T Get() const noexcept { return handle_; }
     explicit operator bool() const noexcept { return handle_ != InvalidValue(); }
 
-    T release() noexcept { return std::exchange(handle_, InvalidValue()); }
+    // Gives up ownership, e.g. when a window region is handed to the system.
+    [[nodiscard]] T Release() noexcept { return std::exchange(handle_, InvalidValue()); }
 
-    void reset(T handle = InvalidValue()) noexcept {
+    void Reset(T handle = InvalidValue()) noexcept {
         T old = std::exchange(handle_, handle);
         if (old != InvalidValue()) {
             Close(old);

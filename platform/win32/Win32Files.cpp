@@ -36,14 +36,14 @@ std::string ReadWholeFile(const std::string& path) {
     RaiseLastErrorIf(!file, [&] { return CannotOpen(path); });
 
     LARGE_INTEGER size{};
-    RaiseLastErrorIf(!::GetFileSizeEx(file.get(), &size), [&] { return CannotOpen(path); });
+    RaiseLastErrorIf(!::GetFileSizeEx(file.Get(), &size), [&] { return CannotOpen(path); });
     std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
 
     std::size_t done = 0;
     while (done < content.size()) {
         const auto chunk = static_cast<DWORD>(std::min(content.size() - done, kMaxChunk));
         DWORD read = 0;
-        RaiseLastErrorIf(!::ReadFile(file.get(), content.data() + done, chunk, &read, nullptr),
+        RaiseLastErrorIf(!::ReadFile(file.Get(), content.data() + done, chunk, &read, nullptr),
                          [&] { return CannotOpen(path); });
         if (read == 0) {
             break;  // the file became shorter since its size was taken
@@ -63,7 +63,7 @@ void WriteWholeFile(const std::string& path, std::span<const char> bytes) {
     while (done < bytes.size()) {
         const auto chunk = static_cast<DWORD>(std::min(bytes.size() - done, kMaxChunk));
         DWORD written = 0;
-        RaiseLastErrorIf(!::WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr),
+        RaiseLastErrorIf(!::WriteFile(file.Get(), bytes.data() + done, chunk, &written, nullptr),
                          [&] { return CannotCreate(path); });
         done += written;
     }

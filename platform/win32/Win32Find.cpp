@@ -51,7 +51,7 @@ void FindFiles(const std::string& pattern, const std::function<void(const FoundE
         }
         const bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         onEntry(FoundEntry{std::move(name), isFolder});
-    } while (::FindNextFileW(search.get(), &data));
+    } while (::FindNextFileW(search.Get(), &data));
 }
 
 }  // namespace platform

@@ -75,24 +75,24 @@ Program::Program(const std::filesystem::path& executable, WORD showState) {
                         directory.c_str(), &startup, &started)) {
         ThrowLastError("CreateProcessW");
     }
-    process_.reset(started.hProcess);
+    process_.Reset(started.hProcess);
     const platform::win32::UniqueKernelHandle thread(started.hThread);
     processId_ = started.dwProcessId;
 }
 
 Program::~Program() {
-    if (WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
-        TerminateProcess(process_.get(), 255);
-        WaitForSingleObject(process_.get(), 5000);
+    if (WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.Get(), 255);
+        WaitForSingleObject(process_.Get(), 5000);
     }
 }
 
 std::optional<DWORD> Program::WaitForExit(DWORD timeoutMs) {
-    if (WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(process_.Get(), timeoutMs) != WAIT_OBJECT_0) {
         return std::nullopt;
     }
     DWORD code = 0;
-    GetExitCodeProcess(process_.get(), &code);
+    GetExitCodeProcess(process_.Get(), &code);
     return code;
 }
 
@@ -133,8 +133,8 @@ void CloseAllInstances() {
         platform::win32::UniqueKernelHandle process(
             OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, processId));
         if (process) {
-            TerminateProcess(process.get(), 255);
-            WaitForSingleObject(process.get(), 5000);
+            TerminateProcess(process.Get(), 255);
+            WaitForSingleObject(process.Get(), 5000);
         }
         if (std::chrono::steady_clock::now() > deadline) {
             throw std::runtime_error("a leftover instance of the program does not end");

@@ -16,17 +16,17 @@ class RemoteBuffer {
     RemoteBuffer(HWND window, SIZE_T size) {
         DWORD processId = 0;
         GetWindowThreadProcessId(window, &processId);
-        process_.reset(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+        process_.Reset(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
                                    processId));
         if (!process_) {
             throw std::runtime_error("cannot open the program's process");
         }
-        address_ = VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+        address_ = VirtualAllocEx(process_.Get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
         if (address_ == nullptr) {
             throw std::runtime_error("cannot allocate memory in the program's process");
         }
     }
-    ~RemoteBuffer() { VirtualFreeEx(process_.get(), address_, 0, MEM_RELEASE); }
+    ~RemoteBuffer() { VirtualFreeEx(process_.Get(), address_, 0, MEM_RELEASE); }
     RemoteBuffer(const RemoteBuffer&) = delete;
     RemoteBuffer& operator=(const RemoteBuffer&) = delete;
 
@@ -35,12 +35,12 @@ class RemoteBuffer {
         return reinterpret_cast<T*>(static_cast<char*>(address_) + offset);
     }
     void Write(SIZE_T offset, const void* data, SIZE_T size) const {
-        if (!WriteProcessMemory(process_.get(), At<char>(offset), data, size, nullptr)) {
+        if (!WriteProcessMemory(process_.Get(), At<char>(offset), data, size, nullptr)) {
             throw std::runtime_error("WriteProcessMemory failed");
         }
     }
     void Read(SIZE_T offset, void* data, SIZE_T size) const {
-        if (!ReadProcessMemory(process_.get(), At<char>(offset), data, size, nullptr)) {
+        if (!ReadProcessMemory(process_.Get(), At<char>(offset), data, size, nullptr)) {
             throw std::runtime_error("ReadProcessMemory failed");
         }
     }

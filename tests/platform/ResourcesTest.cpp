@@ -77,7 +77,7 @@ TEST(Resources, TreeImagesAreTwoMaskedPictures) {
         module, MAKEINTRESOURCEW(IDB_TREE_IMAGES), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     ASSERT_TRUE(bitmap);
     DIBSECTION dib{};
-    ASSERT_EQ(::GetObjectW(bitmap.get(), sizeof dib, &dib), static_cast<int>(sizeof dib));
+    ASSERT_EQ(::GetObjectW(bitmap.Get(), sizeof dib, &dib), static_cast<int>(sizeof dib));
     EXPECT_EQ(dib.dsBm.bmWidth, 32);
     EXPECT_EQ(dib.dsBm.bmHeight, 16);
     // The top-left pixel is the mask colour, magenta.
@@ -90,7 +90,7 @@ TEST(Resources, TreeImagesAreTwoMaskedPictures) {
                                                   RGB(255, 0, 255), IMAGE_BITMAP,
                                                   LR_CREATEDIBSECTION));
     ASSERT_TRUE(images);
-    EXPECT_EQ(::ImageList_GetImageCount(images.get()), 2);
+    EXPECT_EQ(::ImageList_GetImageCount(images.Get()), 2);
 }
 
 TEST(Resources, ManifestSelectsCommonControls6) {
@@ -99,7 +99,7 @@ TEST(Resources, ManifestSelectsCommonControls6) {
     UniqueLibrary comctl(::LoadLibraryW(L"comctl32.dll"));
     ASSERT_TRUE(comctl);
     std::wstring path(MAX_PATH, L'\0');
-    path.resize(::GetModuleFileNameW(comctl.get(), path.data(), MAX_PATH));
+    path.resize(::GetModuleFileNameW(comctl.Get(), path.data(), MAX_PATH));
     std::transform(path.begin(), path.end(), path.begin(),
                    [](wchar_t c) { return static_cast<wchar_t>(std::towlower(c)); });
     EXPECT_NE(path.find(L"\\winsxs\\"), std::wstring::npos);

@@ -34,7 +34,7 @@ TEST_F(UniqueHandle, ClosesOnceWhenItsLastOwnerGoes) {
         third = std::move(second);
         EXPECT_FALSE(first);
         EXPECT_FALSE(second);
-        EXPECT_EQ(third.get(), Handle(7));
+        EXPECT_EQ(third.Get(), Handle(7));
         EXPECT_TRUE(closed.empty());
     }
     EXPECT_EQ(closed, (std::map<std::intptr_t, int>{{7, 1}}));
@@ -44,7 +44,7 @@ TEST_F(UniqueHandle, AssigningClosesTheHandleItHeld) {
     FakeHandle owner(Handle(1));
     owner = FakeHandle(Handle(2));
     EXPECT_EQ(closed, (std::map<std::intptr_t, int>{{1, 1}}));
-    owner.reset();
+    owner.Reset();
     EXPECT_EQ(closed, (std::map<std::intptr_t, int>{{1, 1}, {2, 1}}));
 }
 
@@ -61,7 +61,7 @@ TEST_F(UniqueHandle, ReleasedHandleIsLeftToTheCaller) {
     void* handle = nullptr;
     {
         FakeHandle owner(Handle(5));
-        handle = owner.release();
+        handle = owner.Release();
         EXPECT_FALSE(owner);
     }
     EXPECT_EQ(handle, Handle(5));
