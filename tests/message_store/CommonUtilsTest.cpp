@@ -5,10 +5,16 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "platform/Platform.h"
 #include "tests/message_store/ScratchTempDir.h"
+
+#ifdef _WIN32
+#include "tests/platform/BoxDismisser.h"
+#endif
 
 namespace krv {
 namespace {
@@ -117,21 +123,56 @@ class CommonUtilsShellOpen : public ::testing::Test {
 
 constexpr unsigned kIconError = 16;
 
-TEST_F(CommonUtilsShellOpen, MissingFileShowsNotFound) {
-#ifdef _WIN32
-    GTEST_SKIP() << "the Windows shell shows its own dialog for a missing file as well";
-#else
+struct ShellFailureCase {
+    const char* name;
+    friend void PrintTo(const ShellFailureCase& c, std::ostream* os) { *os << c.name; }
+    const char* file;
+    bool exists;
+    std::string text;
+    std::string caption;
+};
+
+class CommonUtilsShellFailure : public CommonUtilsShellOpen,
+                                public ::testing::WithParamInterface<ShellFailureCase> {};
+
+TEST_P(CommonUtilsShellFailure, ShowsItsMessage) {
     test::ScratchTempDir scratch;
-    ShellOpen(scratch.StorePath() + "missing.htm");
-    ASSERT_EQ(boxes.size(), 1u);
-    // 无法打开，未找到该文件！ / 信息
-    EXPECT_EQ(boxes[0].text,
-              "\xCE\xDE\xB7\xA8\xB4\xF2\xBF\xAA\xA3\xAC\xCE\xB4\xD5\xD2\xB5\xBD\xB8\xC3\xCE\xC4"
-              "\xBC\xFE\xA3\xA1");
-    EXPECT_EQ(boxes[0].caption, "\xD0\xC5\xCF\xA2");
-    EXPECT_EQ(boxes[0].flags, kIconError);
+    const std::string path = scratch.StorePath() + GetParam().file;
+    if (GetParam().exists) {
+        platform::WriteWholeFile(path, std::span<const char>("x", 1));
+    }
+#ifdef _WIN32
+    // The shell shows a box of its own first and waits for it to be answered.
+    ::test::BoxDismisser dismisser;
+    ShellOpen(path);
+    dismisser.Finish();
+#else
+    ShellOpen(path);
 #endif
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, GetParam().text);
+    EXPECT_EQ(boxes[0].caption, GetParam().caption);
+    EXPECT_EQ(boxes[0].flags, kIconError);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, CommonUtilsShellFailure,
+    ::testing::Values(
+        // 无法打开，未找到该文件！ / 信息
+        ShellFailureCase{"MissingFile", "missing.htm", false,
+                         "\xCE\xDE\xB7\xA8\xB4\xF2\xBF\xAA\xA3\xAC\xCE\xB4\xD5\xD2\xB5\xBD\xB8\xC3"
+                         "\xCE\xC4\xBC\xFE\xA3\xA1",
+                         "\xD0\xC5\xCF\xA2"}
+#ifdef _WIN32
+        ,
+        // 无法打开，请安装相关软件！ / 无关联 (natively the opener cases below stand for it)
+        ShellFailureCase{"Unassociated", "note.krvunassociated", true,
+                         "\xCE\xDE\xB7\xA8\xB4\xF2\xBF\xAA\xA3\xAC\xC7\xEB\xB0\xB2\xD7\xB0\xCF\xE0"
+                         "\xB9\xD8\xC8\xED\xBC\xFE\xA3\xA1",
+                         "\xCE\xDE\xB9\xD8\xC1\xAA"}
+#endif
+        ),
+    [](const auto& info) { return std::string(info.param.name); });
 
 #ifndef _WIN32
 // Natively the desktop's opener stands in for the shell: a fake one on an otherwise empty PATH

@@ -17,6 +17,7 @@
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Error.h"
 #include "platform/win32/WindowsApi.h"
+#include "tests/platform/BoxDismisser.h"
 #endif
 
 namespace {
@@ -369,49 +370,6 @@ TEST_F(PlatformFiles, ShellFailsOnFileThatNoProgramOpens) {
                 AnyOf(std::uint32_t{ERROR_NO_ASSOCIATION}, std::uint32_t{ERROR_BAD_EXE_FORMAT}));
 }
 
-// Presses OK on every message box that this process shows until it is finished, and keeps the
-// boxes' texts: the shell's own error boxes appear when a request does not suppress them.
-class BoxDismisser {
-  public:
-    BoxDismisser() : thread_([this](std::stop_token stop) { Run(stop); }) {}
-
-    std::vector<std::wstring> Finish() {
-        thread_.request_stop();
-        thread_.join();
-        return texts_;
-    }
-
-  private:
-    void Run(std::stop_token stop) {
-        while (!stop.stop_requested()) {
-            ::EnumWindows(&BoxDismisser::OnWindow, reinterpret_cast<LPARAM>(this));
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-    }
-
-    static BOOL CALLBACK OnWindow(HWND window, LPARAM self) {
-        DWORD process = 0;
-        ::GetWindowThreadProcessId(window, &process);
-        wchar_t className[16] = {};
-        ::GetClassNameW(window, className, 16);
-        if (process == ::GetCurrentProcessId() && std::wstring(className) == L"#32770" &&
-            ::IsWindowVisible(window)) {
-            std::wstring text;
-            for (HWND child = ::FindWindowExW(window, nullptr, L"Static", nullptr);
-                 child != nullptr; child = ::FindWindowExW(window, child, L"Static", nullptr)) {
-                wchar_t buffer[512] = {};
-                text += std::wstring(buffer, ::GetWindowTextW(child, buffer, 512));
-            }
-            reinterpret_cast<BoxDismisser*>(self)->texts_.push_back(text);
-            ::SendMessageW(window, WM_COMMAND, IDOK, 0);
-        }
-        return TRUE;
-    }
-
-    std::vector<std::wstring> texts_;
-    std::jthread thread_;
-};
-
 class PlatformShellBox : public PlatformShell {};
 
 TEST_P(PlatformShellBox, FailureAfterTheShellsOwnBoxKeepsItsCode) {
@@ -423,7 +381,7 @@ TEST_P(PlatformShellBox, FailureAfterTheShellsOwnBoxKeepsItsCode) {
     }
     platform::ShellRequest request;
     request.file = path;
-    BoxDismisser dismisser;
+    test::BoxDismisser dismisser;
     const std::uint32_t code = platform::ShellExecute(request);
     const std::vector<std::wstring> boxes = dismisser.Finish();
 
