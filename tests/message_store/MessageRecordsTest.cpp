@@ -6,15 +6,12 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "tests/message_store/RawRecords.h"
 
 namespace krv {
 namespace {
 
-std::string Le32(std::int32_t value) {
-    const auto bits = static_cast<std::uint32_t>(value);
-    return {static_cast<char>(bits & 0xFF), static_cast<char>(bits >> 8 & 0xFF),
-            static_cast<char>(bits >> 16 & 0xFF), static_cast<char>(bits >> 24 & 0xFF)};
-}
+using test::Le32;
 
 struct ReadCase {
     const char* name;

@@ -11,16 +11,13 @@
 #include "message_store/MessageRecords.h"
 #include "message_store/MessageWriter.h"
 #include "platform/Platform.h"
+#include "tests/message_store/RawRecords.h"
 #include "tests/message_store/ScratchTempDir.h"
 
 namespace krv {
 namespace {
 
-std::string Le32(std::int32_t value) {
-    const auto bits = static_cast<std::uint32_t>(value);
-    return {static_cast<char>(bits & 0xFF), static_cast<char>(bits >> 8 & 0xFF),
-            static_cast<char>(bits >> 16 & 0xFF), static_cast<char>(bits >> 24 & 0xFF)};
-}
+using test::Le32;
 
 // The picture the program carries as resource "bg", read from the sources it is built from.
 std::string ProgramBackground() {
