@@ -270,6 +270,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 enum class Focus { Tree, List };
 
+// Gives the focus to the tree or the list and returns that control.
+ui::Control& FocusOn(Tfrm_ViewHistory& form, Focus focus) {
+    ui::Control& control = focus == Focus::Tree ? static_cast<ui::Control&>(form.tv_History)
+                                                : static_cast<ui::Control&>(form.lv_History);
+    control.SetFocus();
+    return control;
+}
+
 struct KeyCase {
     std::string name;
     WORD modifier;  // 0: none
@@ -284,10 +292,7 @@ class ViewHistoryF5 : public ViewHistoryTest, public ::testing::WithParamInterfa
 
 TEST_P(ViewHistoryF5, TypedF5NeverReachesTheFocusedControl) {
     ShowForm();
-    ui::Control& focused = GetParam().focus == Focus::Tree
-                               ? static_cast<ui::Control&>(form_->tv_History)
-                               : static_cast<ui::Control&>(form_->lv_History);
-    focused.SetFocus();
+    ui::Control& focused = FocusOn(*form_, GetParam().focus);
     ASSERT_EQ(::GetFocus(), focused.Handle());
     MessageRecorder recorder(focused.Handle());
 
@@ -412,10 +417,7 @@ TEST_P(ViewHistoryAccessKey, AltLetterPressesItsButton) {
           std::pair{form_->tb_DelAll, "tb_DelAll"}}) {
         button->onClick = [&clicked, name] { clicked.push_back(name); };
     }
-    ui::Control& focused = GetParam().focus == Focus::Tree
-                               ? static_cast<ui::Control&>(form_->tv_History)
-                               : static_cast<ui::Control&>(form_->lv_History);
-    focused.SetFocus();
+    ui::Control& focused = FocusOn(*form_, GetParam().focus);
     ASSERT_EQ(::GetFocus(), focused.Handle());
     MessageRecorder recorder(focused.Handle());
 
